@@ -1,0 +1,48 @@
+#pragma once
+#include <windows.h>
+
+#include <utility>
+
+namespace netcheck {
+
+// Owns one Windows handle and releases it with `Close`; move-only, so no handle is closed twice.
+template <typename Handle, auto Close, Handle Empty = Handle{}>
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  ~UniqueHandle() { Reset(); }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Empty)) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, Empty);
+    }
+    return *this;
+  }
+
+  Handle Get() const { return handle_; }
+  Handle* Receive() {
+    Reset();
+    return &handle_;
+  }
+  Handle Release() { return std::exchange(handle_, Empty); }
+  explicit operator bool() const { return handle_ != Empty; }
+  void Reset() {
+    if (handle_ != Empty) Close(std::exchange(handle_, Empty));
+  }
+
+ private:
+  Handle handle_ = Empty;
+};
+
+using UniqueHKey = UniqueHandle<HKEY, &RegCloseKey>;
+using UniqueHwnd = UniqueHandle<HWND, &DestroyWindow>;
+using UniqueHIcon = UniqueHandle<HICON, &DestroyIcon>;
+using UniqueHFont = UniqueHandle<HFONT, [](HFONT f) { DeleteObject(f); }>;
+using UniqueHBrush = UniqueHandle<HBRUSH, [](HBRUSH b) { DeleteObject(b); }>;
+using UniqueHandleObject = UniqueHandle<HANDLE, &CloseHandle>;
+
+}  // namespace netcheck
