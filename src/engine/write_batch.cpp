@@ -11,8 +11,8 @@ namespace {
 
 // The text a row's write stores, or nullopt when there is nothing sound to write: a backup
 // entry that is missing or holds no number is not replaced by an invented 0.
-std::optional<std::string> FormValue(const RegistrySetting& setting, const WriteRule& write,
-                                     const SettingsState& state, IniStore* ini) {
+std::optional<std::string> FormValue(const RegistrySetting& setting, const WriteRule& write, const SettingsState& state,
+                                     IniStore* ini) {
   switch (write.source) {
     case ValueSource::Constant:
       return std::string(write.constant);
@@ -41,8 +41,7 @@ void RunWriteBatch(SettingsState& state, RegistryStore& registry, IniStore* ini,
   for (const RegistrySetting& setting : SettingsCatalogue) {
     const WriteRule& write = setting.*rule;
     const std::optional<std::string>& value = values[setting.row - 1];
-    const bool written =
-        value && registry.WriteValue(setting.keyPath, setting.writeValueName, *value, write.type) == 0;
+    const bool written = value && registry.WriteValue(setting.keyPath, setting.writeValueName, *value, write.type) == 0;
     state.rows[setting.row - 1].resultText = written ? successText : write.failureText;
   }
   if (DetectChanges(state, registry, window)) window.ShowMessage(kChangesMadeMessage);

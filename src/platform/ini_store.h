@@ -16,14 +16,13 @@ class IniStore {
 
   // The key's value, at most kMaxValue characters, or `defaultValue` when the file, the section
   // or the key does not exist.
-  virtual std::string ReadEntry(const std::string& fileName, const std::string& section,
-                                const std::string& key, const std::string& defaultValue) = 0;
+  virtual std::string ReadEntry(const std::string& fileName, const std::string& section, const std::string& key,
+                                const std::string& defaultValue) = 0;
   // Creates the file and the section when missing; replaces the value of a key that exists.
-  virtual void WriteEntry(const std::string& fileName, const std::string& section,
-                          const std::string& key, const std::string& value) = 0;
+  virtual void WriteEntry(const std::string& fileName, const std::string& section, const std::string& key,
+                          const std::string& value) = 0;
   // Removes the key; the section and its other keys stay.
-  virtual void DeleteEntry(const std::string& fileName, const std::string& section,
-                           const std::string& key) = 0;
+  virtual void DeleteEntry(const std::string& fileName, const std::string& section, const std::string& key) = 0;
 };
 
 }  // namespace netcheck

@@ -23,8 +23,8 @@ class IniText {
 
  private:
   struct Line {
-    std::size_t begin;  // offset of the line's first byte
-    std::size_t end;    // offset after its last byte, line end included
+    std::size_t begin;         // offset of the line's first byte
+    std::size_t end;           // offset after its last byte, line end included
     std::string_view content;  // without the line end
   };
   std::vector<Line> SplitLines() const;

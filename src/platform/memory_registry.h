@@ -26,12 +26,11 @@ class MemoryRegistry final : public RegistryStore {
   MemoryRegistry& operator=(const MemoryRegistry&) = delete;
 
   std::int32_t ReadNumber(const std::string& keyPath, const std::string& valueName) override;
-  std::uint32_t WriteValue(const std::string& keyPath, const std::string& valueName,
-                           const std::string& value, RegType type) override;
+  std::uint32_t WriteValue(const std::string& keyPath, const std::string& valueName, const std::string& value,
+                           RegType type) override;
 
   // Stores raw bytes, as a writer that does not go through WriteValue could.
-  void SetRaw(const std::string& keyPath, const std::string& valueName, RegType type,
-              std::vector<std::uint8_t> data);
+  void SetRaw(const std::string& keyPath, const std::string& valueName, RegType type, std::vector<std::uint8_t> data);
   std::optional<RawValue> GetRaw(const std::string& keyPath, const std::string& valueName) const;
   bool KeyExists(const std::string& keyPath) const;
   // The key's name as it was created, or nullopt when the key does not exist.

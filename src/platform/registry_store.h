@@ -25,8 +25,8 @@ class RegistryStore {
 
   // Writes `value` (decimal text for Dword, the text itself for String), creating missing keys.
   // Returns 0 on success, else the Windows error code.
-  virtual std::uint32_t WriteValue(const std::string& keyPath, const std::string& valueName,
-                                   const std::string& value, RegType type) = 0;
+  virtual std::uint32_t WriteValue(const std::string& keyPath, const std::string& valueName, const std::string& value,
+                                   RegType type) = 0;
 };
 
 }  // namespace netcheck

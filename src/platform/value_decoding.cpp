@@ -11,8 +11,8 @@ std::int32_t DecodeNumber(RegType type, const std::uint8_t* data, std::size_t si
   switch (type) {
     case RegType::Dword: {
       if (size != 4) return 0;
-      const std::uint32_t bits = std::uint32_t{data[0]} | std::uint32_t{data[1]} << 8 |
-                                 std::uint32_t{data[2]} << 16 | std::uint32_t{data[3]} << 24;
+      const std::uint32_t bits = std::uint32_t{data[0]} | std::uint32_t{data[1]} << 8 | std::uint32_t{data[2]} << 16 |
+                                 std::uint32_t{data[3]} << 24;
       return static_cast<std::int32_t>(bits);
     }
     case RegType::String:

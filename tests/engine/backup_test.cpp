@@ -114,8 +114,9 @@ TEST(RollBackSettings, OnlyRecordedNumbersAreWritten) {
     if (c.fileBytes) WriteFileBytes("vantrix.ini", c.fileBytes);
     RollBackSettings(world.state, world.registry, *world.ini, world.window);
     EXPECT_EQ(world.Stored(1)->data, DwordBytes(c.expectedRow1)) << c.what;
-    EXPECT_EQ(world.Result(1), Field(c.row1Written ? "RollBack Successful" : "Failed to update Registry for EnableOplocks",
-                                     kResultWidth))
+    EXPECT_EQ(
+        world.Result(1),
+        Field(c.row1Written ? "RollBack Successful" : "Failed to update Registry for EnableOplocks", kResultWidth))
         << c.what;
     // Rows without an entry are left alone and say so; row 9 takes its constant regardless.
     EXPECT_EQ(world.Stored(5)->data, DwordBytes(7)) << c.what;

@@ -16,9 +16,13 @@ TEST(SettingsCatalogue, BackupKeysExistExactlyForRowsOneToEightAndAreUnique) {
   std::set<std::string> keys;
   for (const RegistrySetting& s : SettingsCatalogue) {
     EXPECT_EQ(s.iniKey != nullptr, s.row <= 8) << s.row;
-    if (s.iniKey) EXPECT_TRUE(keys.insert(s.iniKey).second) << s.iniKey;
+    if (s.iniKey) {
+      EXPECT_TRUE(keys.insert(s.iniKey).second) << s.iniKey;
+    }
     // A row without a backup key cannot be rolled back from the backup.
-    if (!s.iniKey) EXPECT_NE(s.rollBack.source, ValueSource::Backup) << s.row;
+    if (!s.iniKey) {
+      EXPECT_NE(s.rollBack.source, ValueSource::Backup) << s.row;
+    }
   }
 }
 
@@ -72,7 +76,9 @@ TEST(SettingsCatalogue, EveryFieldIsWhereTheWindowAndTheUserExpectIt) {
     EXPECT_EQ(s.apply.type, e.applyType);
     EXPECT_STREQ(s.apply.failureText, e.applyFailure);
     EXPECT_STREQ(s.rollBack.failureText, e.rollBackFailure);
-    if (s.row <= 4) EXPECT_EQ(s.keyPath, server);
+    if (s.row <= 4) {
+      EXPECT_EQ(s.keyPath, server);
+    }
   }
   EXPECT_STREQ(SettingsCatalogue[4].keyPath, "SYSTEM\\CurrentControlSet\\Services\\LanmanWorkstation\\Parameters");
   EXPECT_STREQ(SettingsCatalogue[5].keyPath, "SYSTEM\\CurrentControlSet\\Services\\LanmanWorkstation\\Parameters");

@@ -27,8 +27,8 @@ TEST(ApplyRecommendedSettings, WritesEveryRowAndReportsAChange) {
 
   // What the registry holds now: numbers where the services read numbers, text for row 8.
   const std::pair<RegType, std::vector<std::uint8_t>> expected[] = {
-      {RegType::Dword, DwordBytes(0)}, {RegType::Dword, DwordBytes(1)}, {RegType::Dword, DwordBytes(0)},
-      {RegType::Dword, DwordBytes(0)}, {RegType::Dword, DwordBytes(0)}, {RegType::Dword, DwordBytes(0)},
+      {RegType::Dword, DwordBytes(0)}, {RegType::Dword, DwordBytes(1)},     {RegType::Dword, DwordBytes(0)},
+      {RegType::Dword, DwordBytes(0)}, {RegType::Dword, DwordBytes(0)},     {RegType::Dword, DwordBytes(0)},
       {RegType::Dword, DwordBytes(0)}, {RegType::String, StringBytes("1")}, {RegType::Dword, DwordBytes(1)},
   };
   for (int row = 1; row <= 9; ++row) {

@@ -43,9 +43,9 @@ TEST(CheckSettings, MissingValuesAreSafeExceptInRowsTwoEightAndNine) {
   CheckSettings(world.state, world.registry);
   for (int row = 1; row <= 9; ++row) {
     const bool shouldChange = row == 2 || row == 8 || row == 9;
-    EXPECT_EQ(world.Status(row), Field(shouldChange ? "(0) Disabled - Should be Changed"
-                                                    : "(0) Disabled - Ok, Will Not Change",
-                                       kStatusWidth))
+    EXPECT_EQ(
+        world.Status(row),
+        Field(shouldChange ? "(0) Disabled - Should be Changed" : "(0) Disabled - Ok, Will Not Change", kStatusWidth))
         << row;
   }
   EXPECT_FALSE(world.harness->KeyExists("SYSTEM")) << "reads create nothing";

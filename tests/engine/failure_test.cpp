@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/operations.h"
+#include "engine_world.h"
 #include "platform/memory_registry.h"
 #include "platform/value_decoding.h"
 #include "support/harness.h"
 #include "support/temp_dir.h"
-#include "engine_world.h"
 
 namespace netcheck::testing {
 namespace {
@@ -32,10 +32,14 @@ TEST(WriteFailures, EveryChangeWriteFailingShowsNineFailureTextsAndNoMessage) {
 
   ApplyRecommendedSettings(world.state, world.registry, world.window);
   const char* expected[] = {
-      "Failed to update Registry for EnableOplocks", "Failed to update EnableOpLockForceClose",
-      "Failed to update CachedOpenLimit",            "Failed to update Registry for Smb2",
-      "Failed to update Registry for Use OpLocks",   "Failed to update Registry for Utilize NT Cach",
-      "Failed to update Registry for Use Write Behin", "Failed to update Registry for Discard Cache o",
+      "Failed to update Registry for EnableOplocks",
+      "Failed to update EnableOpLockForceClose",
+      "Failed to update CachedOpenLimit",
+      "Failed to update Registry for Smb2",
+      "Failed to update Registry for Use OpLocks",
+      "Failed to update Registry for Utilize NT Cach",
+      "Failed to update Registry for Use Write Behin",
+      "Failed to update Registry for Discard Cache o",
       "Failed to update Registry for Oplocks Disable",
   };
   for (int row = 1; row <= 9; ++row) {

@@ -23,8 +23,8 @@ ScopedTempDir::~ScopedTempDir() {
   std::filesystem::current_path(previous_, ignored);
   // Read-only files left by a test would stop the removal on Windows.
   for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
-    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
+                                 ignored);
   }
   std::filesystem::remove_all(path_, ignored);
 }

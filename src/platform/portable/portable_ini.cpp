@@ -51,8 +51,7 @@ void Store(const std::string& path, const std::string& text) {
   }
 }
 
-void Edit(const std::string& fileName, const std::string& section, const std::string& key,
-          const std::string* value) {
+void Edit(const std::string& fileName, const std::string& section, const std::string& key, const std::string* value) {
   const std::string path = ResolvePath(fileName);
   std::string text;
   const FileState state = Load(path, &text);
@@ -68,8 +67,8 @@ std::string CutToMax(std::string text) {
 
 }  // namespace
 
-std::string PortableIni::ReadEntry(const std::string& fileName, const std::string& section,
-                                   const std::string& key, const std::string& defaultValue) {
+std::string PortableIni::ReadEntry(const std::string& fileName, const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) {
   std::string text;
   if (!key.empty() && Load(ResolvePath(fileName), &text) == FileState::Readable) {
     if (auto value = IniText(std::move(text)).Find(section, key)) return CutToMax(std::move(*value));
@@ -85,8 +84,7 @@ void PortableIni::WriteEntry(const std::string& fileName, const std::string& sec
   Edit(fileName, section, key, &value);
 }
 
-void PortableIni::DeleteEntry(const std::string& fileName, const std::string& section,
-                              const std::string& key) {
+void PortableIni::DeleteEntry(const std::string& fileName, const std::string& section, const std::string& key) {
   Edit(fileName, section, key, nullptr);
 }
 

@@ -38,11 +38,14 @@ class UniqueHandle {
   Handle handle_ = Empty;
 };
 
+inline void CloseGdiFont(HFONT font) { DeleteObject(font); }
+inline void CloseGdiBrush(HBRUSH brush) { DeleteObject(brush); }
+
 using UniqueHKey = UniqueHandle<HKEY, &RegCloseKey>;
 using UniqueHwnd = UniqueHandle<HWND, &DestroyWindow>;
 using UniqueHIcon = UniqueHandle<HICON, &DestroyIcon>;
-using UniqueHFont = UniqueHandle<HFONT, [](HFONT f) { DeleteObject(f); }>;
-using UniqueHBrush = UniqueHandle<HBRUSH, [](HBRUSH b) { DeleteObject(b); }>;
+using UniqueHFont = UniqueHandle<HFONT, &CloseGdiFont>;
+using UniqueHBrush = UniqueHandle<HBRUSH, &CloseGdiBrush>;
 using UniqueHandleObject = UniqueHandle<HANDLE, &CloseHandle>;
 
 }  // namespace netcheck

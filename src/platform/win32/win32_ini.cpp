@@ -6,12 +6,11 @@
 
 namespace netcheck {
 
-std::string Win32Ini::ReadEntry(const std::string& fileName, const std::string& section,
-                                const std::string& key, const std::string& defaultValue) {
+std::string Win32Ini::ReadEntry(const std::string& fileName, const std::string& section, const std::string& key,
+                                const std::string& defaultValue) {
   std::array<char, kMaxValue + 1> buffer{};
-  const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
-                                                buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                fileName.c_str());
+  const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
+                                                static_cast<DWORD>(buffer.size()), fileName.c_str());
   return std::string(buffer.data(), length < buffer.size() ? length : kMaxValue);
 }
 

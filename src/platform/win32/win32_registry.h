@@ -7,8 +7,8 @@ namespace netcheck {
 class Win32Registry final : public RegistryStore {
  public:
   std::int32_t ReadNumber(const std::string& keyPath, const std::string& valueName) override;
-  std::uint32_t WriteValue(const std::string& keyPath, const std::string& valueName,
-                           const std::string& value, RegType type) override;
+  std::uint32_t WriteValue(const std::string& keyPath, const std::string& valueName, const std::string& value,
+                           RegType type) override;
 };
 
 }  // namespace netcheck

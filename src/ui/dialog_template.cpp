@@ -1,0 +1,92 @@
+#include "ui/dialog_template.h"
+
+#include <commctrl.h>
+
+#include <string_view>
+
+#include "ui/layout.h"
+
+namespace netcheck {
+namespace {
+
+// "Default position" in a dialog template: the system places the window as any new top-level
+// window.
+constexpr short kDefaultPosition = static_cast<short>(0x8000);
+
+void AppendText(std::vector<WORD>& out, std::string_view text) {
+  for (char c : text) out.push_back(static_cast<WORD>(static_cast<unsigned char>(c)));
+  out.push_back(0);
+}
+
+void AppendDword(std::vector<WORD>& out, DWORD value) {
+  out.push_back(LOWORD(value));
+  out.push_back(HIWORD(value));
+}
+
+void AlignToDword(std::vector<WORD>& out) {
+  if (out.size() % 2 != 0) out.push_back(0);
+}
+
+DWORD StyleOf(const ControlSpec& spec) {
+  const DWORD child = WS_CHILD | WS_VISIBLE;
+  switch (spec.kind) {
+    case ControlKind::Sheet:
+      return child | WS_CLIPSIBLINGS;
+    case ControlKind::TabPage:
+      return child | WS_CLIPSIBLINGS | SS_OWNERDRAW;
+    case ControlKind::Text:
+    case ControlKind::BoundText:
+      return child | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+    case ControlKind::Button:
+      return child | WS_TABSTOP | BS_PUSHBUTTON;
+  }
+  return child;
+}
+
+const char* ClassOf(const ControlSpec& spec) {
+  switch (spec.kind) {
+    case ControlKind::Sheet:
+      return "SysTabControl32";
+    case ControlKind::Button:
+      return "Button";
+    default:
+      return "Static";
+  }
+}
+
+}  // namespace
+
+std::vector<WORD> BuildMainDialogTemplate() {
+  std::vector<WORD> out;
+  // A fixed dialog frame and a caption without system menu: no close box, icon or size boxes.
+  AppendDword(out, WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | WS_CLIPCHILDREN);
+  AppendDword(out, 0);
+  out.push_back(static_cast<WORD>(MainLayout.size()));
+  out.push_back(static_cast<WORD>(kDefaultPosition));
+  out.push_back(static_cast<WORD>(kDefaultPosition));
+  out.push_back(kClientWidth);
+  out.push_back(kClientHeight);
+  out.push_back(0);  // no menu
+  out.push_back(0);  // the dialog class
+  AppendText(out, kCaption);
+  out.push_back(kFontPoints);
+  AppendText(out, kFontFace);
+
+  for (const ControlSpec& spec : MainLayout) {
+    AlignToDword(out);
+    AppendDword(out, StyleOf(spec));
+    AppendDword(out, 0);
+    out.push_back(static_cast<WORD>(spec.x));
+    out.push_back(static_cast<WORD>(spec.y));
+    // Texts sized to fit get their size once the font is known.
+    out.push_back(static_cast<WORD>(spec.w == kFit ? 0 : spec.w));
+    out.push_back(static_cast<WORD>(spec.h == kFit ? 0 : spec.h));
+    out.push_back(static_cast<WORD>(spec.field));
+    AppendText(out, ClassOf(spec));
+    AppendText(out, spec.text != nullptr ? spec.text : "");
+    out.push_back(0);  // no creation data
+  }
+  return out;
+}
+
+}  // namespace netcheck
