@@ -1,22 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include "app/error_reporter.h"
-#include "app/ini_manager.h"
-#include "platform/clock.h"
-#include "platform/ini_store.h"
-#include "platform/registry_store.h"
+#include "ui/procedure_services.h"
 
 namespace netcheck {
-
-// What the procedure reaches beyond its own window and state.
-struct ProcedureServices {
-  RegistryStore& registry;
-  IniStore& ini;
-  Clock& clock;
-  IniManager& iniManager;
-  ErrorReporter& errors;
-};
 
 // The utility's one procedure, "Main": runs the "Registry Values" window until it closes.
 void MainProcedure(HINSTANCE instance, ProcedureServices& services);

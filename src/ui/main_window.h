@@ -3,17 +3,15 @@
 
 #include <deque>
 
-#include "app/placement_window.h"
-#include "engine/engine_window.h"
 #include "engine/settings_state.h"
 #include "platform/win32/unique_handle.h"
-#include "ui/window_controller.h"
+#include "ui/main_window_port.h"
 
 namespace netcheck {
 
 // The "Registry Values" window: a modeless dialog built from the layout table, whose bound texts
 // show a SettingsState as it stood at the last redraw.
-class MainWindow final : public ControlledWindow, public EngineWindow, public PlacementWindow {
+class MainWindow final : public MainWindowPort {
  public:
   explicit MainWindow(const SettingsState& state) : state_(state) {}
   MainWindow(const MainWindow&) = delete;

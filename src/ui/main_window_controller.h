@@ -1,7 +1,7 @@
 #pragma once
 #include "engine/settings_state.h"
-#include "ui/main_procedure.h"
-#include "ui/main_window.h"
+#include "ui/main_window_port.h"
+#include "ui/procedure_services.h"
 #include "ui/window_controller.h"
 
 namespace netcheck {
@@ -10,7 +10,7 @@ namespace netcheck {
 // the two operation buttons, and the window's saved position.
 class MainWindowController final : public WindowController {
  public:
-  MainWindowController(MainWindow& window, SettingsState& state, ProcedureServices& services)
+  MainWindowController(MainWindowPort& window, SettingsState& state, ProcedureServices& services)
       : WindowController(window), window_(window), state_(state), services_(services) {}
 
  protected:
@@ -20,7 +20,7 @@ class MainWindowController final : public WindowController {
   bool HandleWindowEvent(WindowEvent event) override;
 
  private:
-  MainWindow& window_;
+  MainWindowPort& window_;
   SettingsState& state_;
   ProcedureServices& services_;
 };
