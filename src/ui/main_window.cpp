@@ -102,17 +102,19 @@ void MainWindow::InitialiseControls(HINSTANCE instance) {
 void MainWindow::SampleSheetColour() {
   HWND sheet = GetDlgItem(dialog_.Get(), kSheetField);
   sheetColour_ = GetSysColor(COLOR_BTNFACE);
-  RECT client{};
-  GetClientRect(sheet, &client);
+  RECT display{};
+  GetClientRect(sheet, &display);
+  SendMessageA(sheet, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  // The sheet paints into a one-pixel bitmap placed at the middle of its display area.
   HDC screen = GetDC(sheet);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 1, 1);
   if (memory != nullptr && bitmap != nullptr) {
     const HGDIOBJ previous = SelectObject(memory, bitmap);
+    SetViewportOrgEx(memory, -(display.left + display.right) / 2, -(display.top + display.bottom) / 2, nullptr);
     SendMessageA(sheet, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    RECT display = client;
-    SendMessageA(sheet, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    const COLORREF sample = GetPixel(memory, (display.left + display.right) / 2, (display.top + display.bottom) / 2);
+    SetViewportOrgEx(memory, 0, 0, nullptr);
+    const COLORREF sample = GetPixel(memory, 0, 0);
     if (sample != CLR_INVALID) sheetColour_ = sample;
     SelectObject(memory, previous);
   }
