@@ -140,6 +140,16 @@ TEST_F(IniContract, UntouchedLinesAfterAWrite) {
   EXPECT_EQ(ini->ReadEntry(kFile, "A", "k", ""), "v");
 }
 
+TEST_F(IniContract, AValueWithLeadingBlanksReadsBackWithoutThem) {
+  // The backup's date for a one-digit month starts with a blank.
+  ini->WriteEntry(kFile, "Registry", "OrigSettings", " 4/21/11");
+  EXPECT_EQ(ini->ReadEntry(kFile, "Registry", "OrigSettings", ""), "4/21/11");
+  // Windows writes the value as given, as the portable writer does; Wine drops the blank when
+  // writing. Only whether the key holds text matters to the program.
+  EXPECT_EQ(Bytes(),
+            RunningOnWindows() ? "[Registry]\r\nOrigSettings=4/21/11\r\n" : "[Registry]\r\nOrigSettings= 4/21/11\r\n");
+}
+
 TEST_F(IniContract, WritesThatCannotBeDoneAreLostWithoutNotice) {
   ini->WriteEntry(".\\missing-folder\\test.ini", "A", "k", "1");
   EXPECT_FALSE(std::filesystem::exists("missing-folder"));
