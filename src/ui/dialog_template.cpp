@@ -27,9 +27,9 @@ void AlignToDword(std::vector<WORD>& out) {
   if (out.size() % 2 != 0) out.push_back(0);
 }
 
-DWORD StyleOf(const ControlSpec& spec) {
+DWORD StyleOf(const LayoutItem& item) {
   const DWORD child = WS_CHILD | WS_VISIBLE;
-  switch (spec.kind) {
+  switch (item.kind) {
     case ControlKind::Sheet:
       return child | WS_CLIPSIBLINGS;
     case ControlKind::TabPage:
@@ -43,8 +43,8 @@ DWORD StyleOf(const ControlSpec& spec) {
   return child;
 }
 
-const char* ClassOf(const ControlSpec& spec) {
-  switch (spec.kind) {
+const char* ClassOf(const LayoutItem& item) {
+  switch (item.kind) {
     case ControlKind::Sheet:
       return "SysTabControl32";
     case ControlKind::Button:
@@ -72,18 +72,18 @@ std::vector<WORD> BuildMainDialogTemplate() {
   out.push_back(kFontPoints);
   AppendText(out, kFontFace);
 
-  for (const ControlSpec& spec : MainLayout) {
+  for (const LayoutItem& item : MainLayout) {
     AlignToDword(out);
-    AppendDword(out, StyleOf(spec));
+    AppendDword(out, StyleOf(item));
     AppendDword(out, 0);
-    out.push_back(static_cast<WORD>(spec.x));
-    out.push_back(static_cast<WORD>(spec.y));
+    out.push_back(static_cast<WORD>(item.x));
+    out.push_back(static_cast<WORD>(item.y));
     // Texts sized to fit get their size once the font is known.
-    out.push_back(static_cast<WORD>(spec.w == kFit ? 0 : spec.w));
-    out.push_back(static_cast<WORD>(spec.h == kFit ? 0 : spec.h));
-    out.push_back(static_cast<WORD>(spec.field));
-    AppendText(out, ClassOf(spec));
-    AppendText(out, spec.text != nullptr ? spec.text : "");
+    out.push_back(static_cast<WORD>(item.w == kFit ? 0 : item.w));
+    out.push_back(static_cast<WORD>(item.h == kFit ? 0 : item.h));
+    out.push_back(static_cast<WORD>(item.field));
+    AppendText(out, ClassOf(item));
+    AppendText(out, item.text != nullptr ? item.text : "");
     out.push_back(0);  // no creation data
   }
   return out;

@@ -14,7 +14,7 @@ constexpr TextColour kGreen = TextColour::Green;
 
 }  // namespace
 
-const std::array<ControlSpec, 36> MainLayout = {{
+const std::array<LayoutItem, 36> MainLayout = {{
     {1, "?SHEET1", kSheet, nullptr, 5, 2, 297, 291, kPlain},
     {2, "?TAB1", kTab, "Registry Settings", 5, 2, 297, 291, kPlain},
     {3, "?STRING8", kText, "Test Registry for proper Network setup, ISAM files", 68, 20, 163, 10, kPlain},

@@ -8,7 +8,7 @@ enum class TextColour { Window, Maroon, Green };
 
 // One control of the main window. Positions and sizes are in dialog units of the window's font,
 // relative to the client area; kFit sizes a text to its text.
-struct ControlSpec {
+struct LayoutItem {
   int field;  // position in definition order, from 1; also the control's ID
   const char* label;
   ControlKind kind;
@@ -31,6 +31,6 @@ inline constexpr int kRollBackField = 35;
 inline constexpr int kCloseField = 36;
 inline constexpr const char* kRollBackTooltip = "Reverts to Original Setting when Vantoric was first run.";
 
-extern const std::array<ControlSpec, 36> MainLayout;
+extern const std::array<LayoutItem, 36> MainLayout;
 
 }  // namespace netcheck

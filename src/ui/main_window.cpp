@@ -17,7 +17,7 @@ constexpr COLORREF kMaroon = RGB(128, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr int kCloseIconSize = 16;
 
-const ControlSpec* SpecOf(int field) {
+const LayoutItem* LayoutItemOf(int field) {
   if (field < 1 || field > static_cast<int>(MainLayout.size())) return nullptr;
   return &MainLayout[static_cast<std::size_t>(field - 1)];
 }
@@ -49,7 +49,7 @@ void MainWindow::InitialiseControls(HINSTANCE instance) {
   }
   TCITEMA tab{};
   tab.mask = TCIF_TEXT;
-  tab.pszText = const_cast<char*>(SpecOf(kTabField)->text);
+  tab.pszText = const_cast<char*>(LayoutItemOf(kTabField)->text);
   SendMessageA(sheet, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&tab));
   RECT page{};
   GetWindowRect(sheet, &page);
@@ -63,13 +63,13 @@ void MainWindow::InitialiseControls(HINSTANCE instance) {
   SampleSheetColour();
 
   // Texts sized to fit take the size of their text in the window's font.
-  for (const ControlSpec& spec : MainLayout) {
-    if (spec.w != kFit || spec.text == nullptr) continue;
-    HWND control = GetDlgItem(dialog, spec.field);
+  for (const LayoutItem& item : MainLayout) {
+    if (item.w != kFit || item.text == nullptr) continue;
+    HWND control = GetDlgItem(dialog, item.field);
     HDC dc = GetDC(control);
     const HGDIOBJ previous = SelectObject(dc, font);
     SIZE size{};
-    GetTextExtentPoint32A(dc, spec.text, static_cast<int>(std::string_view(spec.text).size()), &size);
+    GetTextExtentPoint32A(dc, item.text, static_cast<int>(std::string_view(item.text).size()), &size);
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
     SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -125,10 +125,10 @@ void MainWindow::SampleSheetColour() {
 }
 
 HBRUSH MainWindow::ColourStatic(HDC dc, HWND control) {
-  const ControlSpec* spec = SpecOf(GetDlgCtrlID(control));
-  if (spec == nullptr) return nullptr;
-  SetTextColor(dc, spec->colour == TextColour::Maroon  ? kMaroon
-                   : spec->colour == TextColour::Green ? kGreen
+  const LayoutItem* item = LayoutItemOf(GetDlgCtrlID(control));
+  if (item == nullptr) return nullptr;
+  SetTextColor(dc, item->colour == TextColour::Maroon  ? kMaroon
+                   : item->colour == TextColour::Green ? kGreen
                                                        : GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, sheetColour_);
   return sheetBrush_.Get();

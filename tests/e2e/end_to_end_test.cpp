@@ -345,36 +345,36 @@ TEST_F(EndToEnd, TheWindowAndItsControlsAreWhatTheLayoutSays) {
   EXPECT_NEAR(client.bottom, 312 * perY, 2.0);
 
   // Every control is a direct child with its field number as ID, created in field order.
-  for (const ControlSpec& spec : MainLayout) {
-    HWND control = program.Control(spec.field);
-    ASSERT_NE(control, nullptr) << spec.field;
-    EXPECT_EQ(GetParent(control), window) << spec.field;
-    EXPECT_TRUE(IsWindowVisible(control)) << spec.field;
+  for (const LayoutItem& item : MainLayout) {
+    HWND control = program.Control(item.field);
+    ASSERT_NE(control, nullptr) << item.field;
+    EXPECT_EQ(GetParent(control), window) << item.field;
+    EXPECT_TRUE(IsWindowVisible(control)) << item.field;
     GetClassNameA(control, className, sizeof className);
-    const char* expectedClass = spec.kind == ControlKind::Sheet    ? "SysTabControl32"
-                                : spec.kind == ControlKind::Button ? "Button"
+    const char* expectedClass = item.kind == ControlKind::Sheet    ? "SysTabControl32"
+                                : item.kind == ControlKind::Button ? "Button"
                                                                    : "Static";
-    EXPECT_STREQ(className, expectedClass) << spec.field;
-    if (spec.text != nullptr && spec.kind != ControlKind::Sheet) {
-      EXPECT_EQ(program.Text(spec.field), spec.text) << spec.field;
+    EXPECT_STREQ(className, expectedClass) << item.field;
+    if (item.text != nullptr && item.kind != ControlKind::Sheet) {
+      EXPECT_EQ(program.Text(item.field), item.text) << item.field;
     }
-    if (spec.kind == ControlKind::Button) {
-      EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) << spec.field;
+    if (item.kind == ControlKind::Button) {
+      EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) << item.field;
       // The dialog manager marks the focused push button as the one Enter presses.
       const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-      EXPECT_EQ(type, control == program.Focus() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) << spec.field;
+      EXPECT_EQ(type, control == program.Focus() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) << item.field;
     }
-    if (spec.kind == ControlKind::Text || spec.kind == ControlKind::BoundText || spec.kind == ControlKind::Button ||
-        spec.kind == ControlKind::Sheet) {
+    if (item.kind == ControlKind::Text || item.kind == ControlKind::BoundText || item.kind == ControlKind::Button ||
+        item.kind == ControlKind::Sheet) {
       const RECT r = ClientRectOf(control, window);
-      EXPECT_NEAR(r.left, spec.x * perX, 2.0) << spec.field;
-      EXPECT_NEAR(r.top, spec.y * perY, 2.0) << spec.field;
-      if (spec.w != kFit) {
-        EXPECT_NEAR(r.right - r.left, spec.w * perX, 2.0) << spec.field;
-        EXPECT_NEAR(r.bottom - r.top, spec.h * perY, 2.0) << spec.field;
+      EXPECT_NEAR(r.left, item.x * perX, 2.0) << item.field;
+      EXPECT_NEAR(r.top, item.y * perY, 2.0) << item.field;
+      if (item.w != kFit) {
+        EXPECT_NEAR(r.right - r.left, item.w * perX, 2.0) << item.field;
+        EXPECT_NEAR(r.bottom - r.top, item.h * perY, 2.0) << item.field;
       } else {
-        EXPECT_GT(r.right - r.left, 0) << spec.field;
-        EXPECT_LT(r.bottom - r.top, 12 * perY) << spec.field << ": a one-line text";
+        EXPECT_GT(r.right - r.left, 0) << item.field;
+        EXPECT_LT(r.bottom - r.top, 12 * perY) << item.field << ": a one-line text";
       }
     }
   }

@@ -24,9 +24,9 @@ TEST(MainLayout, BoundTextsAreExactlyTheCataloguesStatusAndResultFields) {
     catalogueFields.insert(s.statusField);
     catalogueFields.insert(s.resultField);
     // Each row's label stands at its left, on the status text's line.
-    const ControlSpec& label = MainLayout.at(s.labelField - 1);
-    const ControlSpec& status = MainLayout.at(s.statusField - 1);
-    const ControlSpec& result = MainLayout.at(s.resultField - 1);
+    const LayoutItem& label = MainLayout.at(s.labelField - 1);
+    const LayoutItem& status = MainLayout.at(s.statusField - 1);
+    const LayoutItem& result = MainLayout.at(s.resultField - 1);
     EXPECT_STREQ(label.text, s.label);
     EXPECT_EQ(label.y, status.y) << s.row;
     EXPECT_EQ(result.y, status.y + 12) << s.row;
@@ -34,10 +34,10 @@ TEST(MainLayout, BoundTextsAreExactlyTheCataloguesStatusAndResultFields) {
     EXPECT_EQ(result.colour, TextColour::Window) << s.row;
   }
   std::set<int> boundFields;
-  for (const ControlSpec& spec : MainLayout) {
-    if (spec.kind == ControlKind::BoundText) {
-      boundFields.insert(spec.field);
-      EXPECT_EQ(spec.text, nullptr);
+  for (const LayoutItem& item : MainLayout) {
+    if (item.kind == ControlKind::BoundText) {
+      boundFields.insert(item.field);
+      EXPECT_EQ(item.text, nullptr);
     }
   }
   EXPECT_EQ(boundFields, catalogueFields);
