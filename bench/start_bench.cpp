@@ -40,8 +40,8 @@ struct Run {
   double peakKiB = -1;
 };
 
-// Starts `exe`, waits until its window `caption` is up with text in control `readyField` (0: none
-// needed) and has handled everything sent to it, then closes it.
+// Starts `exe`, waits until its window `caption` is up with a text other than blanks in control
+// `readyField` (0: none needed) and has handled everything sent to it, then closes it.
 Run Measure(const std::string& exe, const char* caption, int readyField) {
   Run run;
   std::string commandLine = "\"" + exe + "\"";
@@ -58,7 +58,9 @@ Run Measure(const std::string& exe, const char* caption, int readyField) {
     if (search.found == nullptr) EnumWindows(&Find, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr) {
       char text[64] = {};
-      if (readyField == 0 || GetDlgItemTextA(search.found, readyField, text, sizeof text) > 0) break;
+      if (readyField == 0) break;
+      GetDlgItemTextA(search.found, readyField, text, sizeof text);
+      if (std::string(text).find_first_not_of(' ') != std::string::npos) break;
     }
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }

@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <string_view>
+
+#include "engine/settings_state.h"
 
 #include "ui/layout.h"
 
@@ -54,6 +57,15 @@ const char* ClassOf(const LayoutItem& item) {
   }
 }
 
+// A bound text starts as its field does before any check: all blanks.
+std::string BlankField(int field) {
+  for (const RegistrySetting& setting : SettingsCatalogue) {
+    if (setting.statusField == field) return std::string(kStatusWidth, ' ');
+    if (setting.resultField == field) return std::string(kResultWidth, ' ');
+  }
+  return {};
+}
+
 }  // namespace
 
 std::vector<WORD> BuildMainDialogTemplate() {
@@ -83,7 +95,7 @@ std::vector<WORD> BuildMainDialogTemplate() {
     out.push_back(static_cast<WORD>(item.h == kFit ? 0 : item.h));
     out.push_back(static_cast<WORD>(item.field));
     AppendText(out, ClassOf(item));
-    AppendText(out, item.text != nullptr ? item.text : "");
+    AppendText(out, item.text != nullptr ? item.text : BlankField(item.field));
     out.push_back(0);  // no creation data
   }
   return out;

@@ -185,10 +185,18 @@ bool MainWindow::Open() {
 }
 
 void MainWindow::Redraw() {
+  // Only texts that differ from what a control shows are set, so unchanged ones are not repainted.
+  const auto show = [this](int field, std::string_view text) {
+    char shown[kResultWidth + 2] = {};
+    const int length = GetDlgItemTextA(dialog_.Get(), field, shown, sizeof shown);
+    if (std::string_view(shown, static_cast<std::size_t>(length)) != text) {
+      SetDlgItemTextA(dialog_.Get(), field, std::string(text).c_str());
+    }
+  };
   for (const RegistrySetting& setting : SettingsCatalogue) {
     const SettingsState::Row& row = state_.rows[setting.row - 1];
-    SetDlgItemTextA(dialog_.Get(), setting.statusField, std::string(row.statusText.View()).c_str());
-    SetDlgItemTextA(dialog_.Get(), setting.resultField, std::string(row.resultText.View()).c_str());
+    show(setting.statusField, row.statusText.View());
+    show(setting.resultField, row.resultText.View());
   }
   UpdateWindow(dialog_.Get());
 }

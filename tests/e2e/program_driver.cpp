@@ -97,7 +97,7 @@ bool ProgramDriver::Start(const std::filesystem::path& directory) {
   threadId_ = GetWindowThreadProcessId(window_, nullptr);
   // Ready when the last row's status is on screen and the opening has been handled in full.
   const int lastStatus = SettingsCatalogue.back().statusField;
-  if (!WaitUntil([&] { return !Text(lastStatus).empty(); })) return false;
+  if (!WaitUntil([&] { return Text(lastStatus).find_first_not_of(' ') != std::string::npos; })) return false;
   Settle();
   return true;
 }
