@@ -8,7 +8,7 @@ if [ -z "${NETCHECK_BENCH_DISPLAY:-}" ]; then
   scripts/install-deps.sh
   mkdir -p build
   cmake --preset windows >build/bench-build.log 2>&1
-  cmake --build --preset windows --target isam-netcheck floor_window start_bench engine_bench \
+  cmake --build --preset windows --target isam-netcheck floor_window floor_controls start_bench engine_bench \
     >>build/bench-build.log 2>&1
   NETCHECK_BENCH_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
