@@ -36,7 +36,6 @@ bool MainWindow::Prepare(HINSTANCE instance) {
 
 void MainWindow::InitialiseControls(HINSTANCE instance) {
   HWND dialog = dialog_.Get();
-  MapDialogRect(dialog, &baseUnits_);
   const HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
 
   // The sheet: one tab whose caption alone is bold; the page fills its display area.
@@ -252,10 +251,17 @@ RECT MainWindow::WindowRect() const {
   return rect;
 }
 
-int MainWindow::ToUnitsX(int pixels) const { return MulDiv(pixels, 4, baseUnits_.right); }
-int MainWindow::ToUnitsY(int pixels) const { return MulDiv(pixels, 8, baseUnits_.bottom); }
-int MainWindow::ToPixelsX(int units) const { return MulDiv(units, baseUnits_.right, 4); }
-int MainWindow::ToPixelsY(int units) const { return MulDiv(units, baseUnits_.bottom, 8); }
+// Asked each time, since the dialog's font, and so its units, follow the monitor's DPI.
+RECT MainWindow::BaseUnits() const {
+  RECT units{0, 0, 4, 8};
+  MapDialogRect(dialog_.Get(), &units);
+  return units;
+}
+
+int MainWindow::ToUnitsX(int pixels) const { return MulDiv(pixels, 4, BaseUnits().right); }
+int MainWindow::ToUnitsY(int pixels) const { return MulDiv(pixels, 8, BaseUnits().bottom); }
+int MainWindow::ToPixelsX(int units) const { return MulDiv(units, BaseUnits().right, 4); }
+int MainWindow::ToPixelsY(int units) const { return MulDiv(units, BaseUnits().bottom, 8); }
 
 int MainWindow::X() { return ToUnitsX(WindowRect().left); }
 int MainWindow::Y() { return ToUnitsY(WindowRect().top); }

@@ -20,7 +20,10 @@ class MainWindow final : public MainWindowPort {
   // Creates the window and its controls, not yet on the screen. False when that failed.
   bool Prepare(HINSTANCE instance);
   HWND Handle() const { return dialog_.Get(); }
-  void Close() { tooltip_.Reset(), dialog_.Reset(); }
+  void Close() {
+    tooltip_.Reset();
+    dialog_.Reset();
+  }
 
   // ControlledWindow
   bool Open() override;
@@ -56,6 +59,7 @@ class MainWindow final : public MainWindowPort {
   void InitialiseControls(HINSTANCE instance);
   void SampleSheetColour();
   HBRUSH ColourStatic(HDC dc, HWND control);
+  RECT BaseUnits() const;  // pixels per 4 horizontal and 8 vertical dialog units
   int ToUnitsX(int pixels) const;
   int ToUnitsY(int pixels) const;
   int ToPixelsX(int units) const;
@@ -65,7 +69,6 @@ class MainWindow final : public MainWindowPort {
 
   const SettingsState& state_;
   std::deque<ControllerEvent> events_;
-  RECT baseUnits_{0, 0, 4, 8};  // pixels per 4 horizontal and 8 vertical dialog units
   COLORREF sheetColour_ = 0;
   UniqueHBrush sheetBrush_;
   UniqueHFont boldFont_;
