@@ -65,12 +65,12 @@ void MainWindow::InitialiseControls(HINSTANCE instance) {
   for (const LayoutItem& item : MainLayout) {
     if (item.w != kFit || item.text == nullptr) continue;
     HWND control = GetDlgItem(dialog, item.field);
-    HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, font);
     SIZE size{};
-    GetTextExtentPoint32A(dc, item.text, static_cast<int>(std::string_view(item.text).size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
+    {
+      const WindowDC dc(control);
+      const SelectedObject selected(dc.Get(), font);
+      GetTextExtentPoint32A(dc.Get(), item.text, static_cast<int>(std::string_view(item.text).size()), &size);
+    }
     SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
@@ -105,21 +105,17 @@ void MainWindow::SampleSheetColour() {
   GetClientRect(sheet, &display);
   SendMessageA(sheet, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   // The sheet paints into a one-pixel bitmap placed at the middle of its display area.
-  HDC screen = GetDC(sheet);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 1, 1);
-  if (memory != nullptr && bitmap != nullptr) {
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    SetViewportOrgEx(memory, -(display.left + display.right) / 2, -(display.top + display.bottom) / 2, nullptr);
-    SendMessageA(sheet, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    SetViewportOrgEx(memory, 0, 0, nullptr);
-    const COLORREF sample = GetPixel(memory, 0, 0);
+  const WindowDC screen(sheet);
+  const UniqueMemoryDC memory(CreateCompatibleDC(screen.Get()));
+  const UniqueHBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 1, 1));
+  if (memory && bitmap) {
+    const SelectedObject selected(memory.Get(), bitmap.Get());
+    SetViewportOrgEx(memory.Get(), -(display.left + display.right) / 2, -(display.top + display.bottom) / 2, nullptr);
+    SendMessageA(sheet, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+    SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
+    const COLORREF sample = GetPixel(memory.Get(), 0, 0);
     if (sample != CLR_INVALID) sheetColour_ = sample;
-    SelectObject(memory, previous);
   }
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  if (memory != nullptr) DeleteDC(memory);
-  ReleaseDC(sheet, screen);
   sheetBrush_ = UniqueHBrush(CreateSolidBrush(sheetColour_));
 }
 
