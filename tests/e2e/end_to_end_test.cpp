@@ -315,6 +315,13 @@ TEST_F(EndToEnd, FullWindowDraggingIsOffWhileTheWindowRunsAndOnAgainAfter) {
   EXPECT_EQ(DragFullWindows(), "1");
 }
 
+TEST_F(EndToEnd, FullWindowDraggingStaysOffWhenTheProgramIsKilled) {
+  SetDragFullWindows("1");
+  Start();
+  program.Kill();
+  EXPECT_EQ(DragFullWindows(), "0");
+}
+
 TEST_F(EndToEnd, FullWindowDraggingOffAtStartIsNeverWritten) {
   SetDragFullWindows(nullptr);
   Start();

@@ -39,6 +39,11 @@ class ProgramDriver {
   static std::string MessageText(HWND box);
   static void CloseMessageBox(HWND box);
 
+  // Ends the program from outside, as a task manager would.
+  void Kill() const {
+    TerminateProcess(process_.Get(), 1);
+    WaitForSingleObject(process_.Get(), 10000);
+  }
   bool IsRunning() const { return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
   // Waits for the program to end; its exit code, or nullopt when it did not end in time.
   std::optional<DWORD> WaitForExit();
