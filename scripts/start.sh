@@ -4,7 +4,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset windows >build/windows-start.log 2>&1 || { mkdir -p build; cmake --preset windows; }
+mkdir -p build
+cmake --preset windows >build/windows-start.log 2>&1 || { cat build/windows-start.log; exit 1; }
 cmake --build --preset windows --target isam-netcheck
 exe="$PWD/build/windows/src/isam-netcheck.exe"
 prefix="$PWD/build/windows/wineprefix-app"
