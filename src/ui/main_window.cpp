@@ -147,7 +147,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // sends no commands of its own.
         RequestClose();
       } else if (HIWORD(wParam) == BN_CLICKED && id >= kChangeField && id <= kCloseField) {
-        events_.push_back({true, id, WindowEvent::Opened});
+        events_.push_back(ControllerEvent::Accepted(id));
       }
       // IDOK (Enter without a focused button) does nothing.
       return TRUE;
@@ -156,7 +156,8 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       RequestClose();
       return TRUE;
     case WM_ACTIVATE:
-      events_.push_back({false, 0, LOWORD(wParam) == WA_INACTIVE ? WindowEvent::Deactivated : WindowEvent::Activated});
+      events_.push_back(
+          ControllerEvent::Window(LOWORD(wParam) == WA_INACTIVE ? WindowEvent::Deactivated : WindowEvent::Activated));
       return FALSE;
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<INT_PTR>(ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
@@ -175,7 +176,7 @@ bool MainWindow::Open() {
   if (!dialog_) return false;
   ShowWindow(dialog_.Get(), SW_SHOW);
   UpdateWindow(dialog_.Get());
-  events_.push_back({false, 0, WindowEvent::Opened});
+  events_.push_back(ControllerEvent::Window(WindowEvent::Opened));
   return true;
 }
 
@@ -207,7 +208,7 @@ void MainWindow::FocusFirstFrom(int field) {
   }
 }
 
-void MainWindow::RequestClose() { events_.push_back({false, 0, WindowEvent::CloseRequested}); }
+void MainWindow::RequestClose() { events_.push_back(ControllerEvent::Window(WindowEvent::CloseRequested)); }
 
 bool MainWindow::NextEvent(ControllerEvent& event) {
   while (events_.empty()) {

@@ -9,8 +9,11 @@ enum class WindowEvent { Opened, CloseRequested, Activated, Deactivated };
 // One event for the controller: a window event, or a control accepted (a button pressed).
 struct ControllerEvent {
   bool accepted = false;
-  int field = 0;
-  WindowEvent event = WindowEvent::Opened;
+  int field = 0;                            // the accepted control
+  WindowEvent event = WindowEvent::Opened;  // the window event, when no control was accepted
+
+  static ControllerEvent Accepted(int field) { return {true, field, WindowEvent::Opened}; }
+  static ControllerEvent Window(WindowEvent event) { return {false, 0, event}; }
 };
 
 // What the generic controller needs of the window it runs.

@@ -18,12 +18,12 @@ class FakeWindow final : public MainWindowPort {
 
   bool Open() override {
     calls.push_back("open");
-    if (openSucceeds) queued_.push_back({false, 0, WindowEvent::Opened});
+    if (openSucceeds) queued_.push_back(ControllerEvent::Window(WindowEvent::Opened));
     return openSucceeds;
   }
   void Redraw() override { calls.push_back("redraw"); }
   void FocusFirstFrom(int field) override { calls.push_back("focus from " + std::to_string(field)); }
-  void RequestClose() override { queued_.push_back({false, 0, WindowEvent::CloseRequested}); }
+  void RequestClose() override { queued_.push_back(ControllerEvent::Window(WindowEvent::CloseRequested)); }
   bool NextEvent(ControllerEvent& event) override {
     std::deque<ControllerEvent>& from = queued_.empty() ? script : queued_;
     if (from.empty()) return false;
@@ -76,7 +76,7 @@ class FakeWindow final : public MainWindowPort {
   std::deque<ControllerEvent> queued_;  // events the window itself raised
 };
 
-inline ControllerEvent Pressed(int field) { return {true, field, WindowEvent::Opened}; }
-inline ControllerEvent Event(WindowEvent event) { return {false, 0, event}; }
+inline ControllerEvent Pressed(int field) { return ControllerEvent::Accepted(field); }
+inline ControllerEvent Event(WindowEvent event) { return ControllerEvent::Window(event); }
 
 }  // namespace netcheck::testing
