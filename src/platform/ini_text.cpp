@@ -44,34 +44,31 @@ Parsed ParseLine(std::string_view line) {
 
 IniText::IniText(std::string text) : text_(std::move(text)) {}
 
+IniText::Line IniText::LineAt(std::size_t begin) const {
+  const std::size_t newline = text_.find('\n', begin);
+  const std::size_t end = newline == std::string::npos ? text_.size() : newline + 1;
+  std::size_t contentEnd = newline == std::string::npos ? text_.size() : newline;
+  if (contentEnd > begin && text_[contentEnd - 1] == '\r') --contentEnd;
+  return {begin, end, std::string_view(text_).substr(begin, contentEnd - begin)};
+}
+
 std::vector<IniText::Line> IniText::SplitLines() const {
   std::vector<Line> lines;
-  std::size_t begin = 0;
-  while (begin < text_.size()) {
-    const std::size_t newline = text_.find('\n', begin);
-    const std::size_t end = newline == std::string::npos ? text_.size() : newline + 1;
-    std::size_t contentEnd = newline == std::string::npos ? text_.size() : newline;
-    if (contentEnd > begin && text_[contentEnd - 1] == '\r') --contentEnd;
-    lines.push_back({begin, end, std::string_view(text_).substr(begin, contentEnd - begin)});
-    begin = end;
-  }
+  for (std::size_t begin = 0; begin < text_.size(); begin = lines.back().end) lines.push_back(LineAt(begin));
   return lines;
 }
 
 std::optional<std::string> IniText::Find(std::string_view section, std::string_view key) const {
+  // Lines are looked at one by one, without splitting the whole file first.
   bool inSection = false;
-  bool sectionSeen = false;
-  std::size_t begin = 0;
-  while (begin < text_.size()) {
-    const std::size_t newline = text_.find('\n', begin);
-    const std::size_t end = newline == std::string::npos ? text_.size() : newline;
-    const Parsed p = ParseLine(std::string_view(text_).substr(begin, end - begin));
-    begin = end + 1;
+  for (std::size_t begin = 0; begin < text_.size();) {
+    const Line line = LineAt(begin);
+    begin = line.end;
+    const Parsed p = ParseLine(line.content);
     if (p.kind == Parsed::Section) {
       // Only the first section of a name counts.
       if (inSection) return std::nullopt;
-      inSection = !sectionSeen && NamesEqual(p.name, section);
-      sectionSeen = sectionSeen || inSection;
+      inSection = NamesEqual(p.name, section);
     } else if (p.kind == Parsed::Entry && inSection && NamesEqual(p.name, key)) {
       return std::string(p.value);
     }

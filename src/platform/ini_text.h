@@ -27,6 +27,7 @@ class IniText {
     std::size_t end;           // offset after its last byte, line end included
     std::string_view content;  // without the line end
   };
+  Line LineAt(std::size_t begin) const;  // the line that starts at `begin`
   std::vector<Line> SplitLines() const;
 
   std::string text_;
