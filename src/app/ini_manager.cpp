@@ -33,7 +33,6 @@ void IniManager::Bind(IniStore& store, const std::string& fileName) {
   std::lock_guard guard(lock_);
   store_ = &store;
   fileName_ = fileName.substr(0, kMaxFileName);
-  bound_ = true;
   const std::int32_t count = TextToNumber(Read(kListSection, kCountKey, ""));
   if (count < 0 || count > kMaxSectors) {
     sections_.reset();
@@ -49,7 +48,7 @@ void IniManager::Bind(IniStore& store, const std::string& fileName) {
 
 void IniManager::RestoreWindowState(const std::string& procedure, PlacementWindow& window) {
   std::lock_guard guard(lock_);
-  if (!bound_) return;
+  if (store_ == nullptr) return;
   const std::string maximize = Read(procedure, "Maximize", "");
   if (maximize != "Yes" && maximize != "No") return;
   const bool maximized = maximize == "Yes";
@@ -78,7 +77,7 @@ void IniManager::RestoreWindowState(const std::string& procedure, PlacementWindo
 
 void IniManager::SaveWindowState(const std::string& procedure, PlacementWindow& window) {
   std::lock_guard guard(lock_);
-  if (!bound_) return;
+  if (store_ == nullptr) return;
   const bool maximized = window.IsMaximized();
   const bool minimized = window.IsMinimized();
   std::int32_t x = kNoValue, y = kNoValue, w = kNoValue, h = kNoValue;
@@ -104,7 +103,7 @@ void IniManager::SaveWindowState(const std::string& procedure, PlacementWindow& 
 
 void IniManager::Release() {
   std::lock_guard guard(lock_);
-  if (!bound_) return;
+  if (store_ == nullptr) return;
   if (sections_) {
     store_->WriteEntry(fileName_, kListSection, kCountKey, std::to_string(sections_->size()));
     for (std::size_t i = 0; i < sections_->size(); ++i) {
@@ -114,7 +113,7 @@ void IniManager::Release() {
     }
   }
   sections_.reset();
-  bound_ = false;
+  store_ = nullptr;
 }
 
 std::vector<IniManager::Entry> IniManager::Entries() const {

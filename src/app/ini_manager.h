@@ -37,10 +37,9 @@ class IniManager {
   std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue);
 
   mutable std::mutex lock_;
-  IniStore* store_ = nullptr;
+  IniStore* store_ = nullptr;  // set from Bind to Release
   std::string fileName_;
   std::optional<std::vector<Entry>> sections_;  // nullopt: the file's list was not usable
-  bool bound_ = false;
 };
 
 // Field k (from 1) of a comma-separated line, by the rule the list's entries are written with.

@@ -55,8 +55,6 @@ class WindowController {
   void AddClosingButton(int field, int response) { closingButtons_.emplace_back(field, response); }
   bool OpenWindow();
   bool Opened() const { return opened_; }
-  bool TornDown() const { return tornDown_; }
-  ControlledWindow& Window() { return window_; }
 
  private:
   ControlledWindow& window_;

@@ -19,7 +19,6 @@ struct ControllerWorld {
   IniManager iniManager;
   ErrorReporter errors;
   ProcedureServices services{engine.registry, *engine.ini, engine.clock, iniManager, errors};
-  std::vector<std::string> procedureSeen;
 
   int Run() {
     errors.BindThread();
