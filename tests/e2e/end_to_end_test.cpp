@@ -9,6 +9,7 @@
 
 #include "e2e/program_driver.h"
 #include "engine/operations.h"
+#include "support/field_text.h"
 #include "support/harness.h"
 #include "support/temp_dir.h"
 #include "ui/layout.h"
@@ -17,14 +18,7 @@ namespace netcheck::testing {
 namespace {
 
 constexpr const char* kMessage = "Changes Made, You should re boot computer";
-constexpr std::size_t kStatusWidth = 35;
-constexpr std::size_t kResultWidth = 45;
 constexpr auto kNoMessageWait = std::chrono::milliseconds(1500);
-
-std::string Field(std::string text, std::size_t width) {
-  text.resize(width, ' ');
-  return text;
-}
 
 const RegistrySetting& Row(int row) { return SettingsCatalogue.at(row - 1); }
 

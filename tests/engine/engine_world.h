@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/operations.h"
+#include "support/field_text.h"
 #include "support/harness.h"
 #include "support/temp_dir.h"
 
@@ -55,11 +56,5 @@ struct EngineWorld {
   std::string Status(int row) const { return std::string(state.rows[row - 1].statusText.View()); }
   std::string Result(int row) const { return std::string(state.rows[row - 1].resultText.View()); }
 };
-
-// A text as a fixed field of `width` shows it.
-inline std::string Field(std::string text, std::size_t width) {
-  text.resize(width, ' ');
-  return text;
-}
 
 }  // namespace netcheck::testing
